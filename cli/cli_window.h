@@ -1,0 +1,34 @@
+#pragma once
+// The window as the command line sees it: the options stand for the radio
+// buttons and the marker box, the input is the input box's text, and the
+// output box and status label are plain texts for the caller to print.
+#include <array>
+#include <functional>
+
+#include "cli/options.h"
+#include "conversion/control_access.h"
+
+class CommandLineWindow final : public ControlAccess {
+ public:
+  using MessageSink = std::function<void(const Text&)>;
+
+  CommandLineWindow(const CliOptions& options, MessageSink showMessage);
+
+  Text getText(ControlName control) override;
+  void setText(ControlName control, const Text& text) override;
+  bool isChecked(ControlName control) override;
+  void appendText(ControlName control, const Text& text) override;
+  void showMessage(const Text& message) override;
+  void selectAllAndCopy(ControlName control) override;
+
+  // The content as it stands, without a copy: the input can be large.
+  const Text& text(ControlName control) const;
+
+ private:
+  static constexpr size_t kControls = static_cast<size_t>(ControlName::标签_信息) + 1;
+  Text& slot(ControlName control) { return texts_[static_cast<size_t>(control)]; }
+
+  CliOptions options_;
+  MessageSink showMessage_;
+  std::array<Text, kControls> texts_;
+};
