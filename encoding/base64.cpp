@@ -9,29 +9,27 @@ constexpr char kAlphabet[] =
 
 Text base64EncodeBytes(Bytes bytes) {
   const size_t n = bytes.size();
-  Text out;
-  out.reserve((n + 2) / 3 * 4);
+  Text out((n + 2) / 3 * 4, '=');
+  const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  char* o = out.data();
 
-  auto byteAt = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
   size_t i = 0;
-  for (; i + 3 <= n; i += 3) {
-    const unsigned b0 = byteAt(i), b1 = byteAt(i + 1), b2 = byteAt(i + 2);
-    out += kAlphabet[b0 >> 2];
-    out += kAlphabet[(b0 & 0x03) << 4 | b1 >> 4];
-    out += kAlphabet[(b1 & 0x0F) << 2 | b2 >> 6];
-    out += kAlphabet[b2 & 0x3F];
+  for (; i + 3 <= n; i += 3, o += 4) {
+    const unsigned group = unsigned{in[i]} << 16 | unsigned{in[i + 1]} << 8 | in[i + 2];
+    o[0] = kAlphabet[group >> 18];
+    o[1] = kAlphabet[group >> 12 & 0x3F];
+    o[2] = kAlphabet[group >> 6 & 0x3F];
+    o[3] = kAlphabet[group & 0x3F];
   }
 
-  // The last one or two bytes are encoded as if zero bytes followed them,
-  // then the characters that stand only for the fill become "=".
+  // The last one or two bytes are encoded as if zero bytes followed them;
+  // the characters that stand only for those stay "=".
   const size_t rest = n - i;
   if (rest > 0) {
-    const unsigned b0 = byteAt(i);
-    const unsigned b1 = rest == 2 ? byteAt(i + 1) : 0;
-    out += kAlphabet[b0 >> 2];
-    out += kAlphabet[(b0 & 0x03) << 4 | b1 >> 4];
-    out += rest == 2 ? kAlphabet[(b1 & 0x0F) << 2] : '=';
-    out += '=';
+    const unsigned group = unsigned{in[i]} << 16 | (rest == 2 ? unsigned{in[i + 1]} << 8 : 0u);
+    o[0] = kAlphabet[group >> 18];
+    o[1] = kAlphabet[group >> 12 & 0x3F];
+    if (rest == 2) o[2] = kAlphabet[group >> 6 & 0x3F];
   }
   return out;
 }
