@@ -1,0 +1,68 @@
+// Quenlith.exe: start-up, the message loop and the orderly exit.
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+
+#include "ui/fatal_error.h"
+#include "ui/main_window.h"
+#include "ui/window_classes.h"
+
+namespace {
+
+// Hooks of the start-up sequence; Quenlith has nothing to do in either.
+void startupRoutine() {}
+void exitRoutine() {}
+
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() { if (ok_) OleUninitialize(); }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool ok_;
+};
+
+// Relative paths (a dropped file without a folder) resolve against the
+// folder that holds the program.
+void enterProgramFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  std::string folder(path, length);
+  const size_t cut = folder.find_last_of('\\');
+  if (cut == std::string::npos) return;
+  folder.erase(cut);
+  SetCurrentDirectoryA(folder.c_str());
+}
+
+// Until the dropped-file conversion is wired in, a drop clears both boxes.
+void clearBoxes(ControlAccess& window, const Text&) {
+  window.setText(ControlName::编辑框_待转换内容, Text());
+  window.setText(ControlName::编辑框_已转换内容, Text());
+}
+
+int runQuenlith(HINSTANCE instance) {
+  OleSession ole;
+  enterProgramFolder();
+  if (!registerWindowClasses(instance)) fatalError("无法注册窗口类，Quenlith 无法启动。");
+  startupRoutine();
+
+  std::unique_ptr<MainWindow> window = loadMainWindow(instance, clearBoxes);
+  if (!window) fatalError("无法创建主窗口，Quenlith 无法启动。");
+  const int exitCode = runMessageLoop(*window);
+  window.reset();
+
+  exitRoutine();
+  return exitCode;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  int exitCode = 0;
+  guarded([&] { exitCode = runQuenlith(instance); });
+  return exitCode;
+}
