@@ -120,11 +120,13 @@ LRESULT CALLBACK hyperlinkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
       RECT client;
       GetClientRect(hwnd, &client);
       const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (!state->hover) {
+      const bool inside = PtInRect(&client, at);
+      // The capture shows the label when the pointer leaves it.
+      if (inside && !state->hover) {
         state->hover = true;
         SetCapture(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
-      } else if (!PtInRect(&client, at)) {
+      } else if (!inside && state->hover) {
         state->hover = false;
         ReleaseCapture();
         InvalidateRect(hwnd, nullptr, TRUE);
