@@ -52,20 +52,23 @@ Text registryDefault(HKEY root, const char* subKey) {
   return value;
 }
 
-// The command line of the ".htm" open command with the address in place of
-// its argument, or the empty text when none is registered.
+// The ".htm" open command with the address in place of its argument, or
+// the empty text when none is registered.
 Text htmOpenCommandFor(const Text& address) {
   const Text type = registryDefault(HKEY_CLASSES_ROOT, ".htm");
   if (type.empty()) return Text();
-  Text command = registryDefault(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str());
-  if (command.empty()) return Text();
-  size_t cut = command.find("\"%1\"");
-  if (cut == Text::npos) cut = command.find("%1");
-  if (cut != Text::npos) command.erase(cut);
-  return command + " " + address;
+  const Text command = registryDefault(HKEY_CLASSES_ROOT, (type + "\\shell\\open\\command").c_str());
+  return command.empty() ? Text() : commandLineFor(command, address);
 }
 
 }  // namespace
+
+Text commandLineFor(Text registeredCommand, const Text& address) {
+  size_t cut = registeredCommand.find("\"%1\"");
+  if (cut == Text::npos) cut = registeredCommand.find("%1");
+  if (cut != Text::npos) registeredCommand.erase(cut);
+  return registeredCommand + " " + address;
+}
 
 bool openInBrowser(const Text& address) {
   auto result = reinterpret_cast<INT_PTR>(

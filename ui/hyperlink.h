@@ -15,5 +15,9 @@ void setUrlOpener(UrlOpener opener);
 // for ".htm" pages.
 bool openInBrowser(const Text& address);
 
+// A registered open command made to open address: cut at its first "%1"
+// argument (quoted or not), then one blank and the address.
+Text commandLineFor(Text registeredCommand, const Text& address);
+
 // The colour the label paints its text in now.
 COLORREF hyperlinkTextColour(HWND hyperlink);

@@ -170,6 +170,18 @@ void moveFocus(MainWindow& window, HWND from, bool backwards) {
 
 bool keyDown(int key) { return GetKeyState(key) < 0; }
 
+// A long run (a page of many megabytes) shows the hourglass while it works.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -210,6 +222,7 @@ void initMainWindow(MainWindow& window) {
   window.controls.setText(ControlName::编辑框_待转换内容, Text());
   window.dropTarget->filesDropped = [&window](const Text& droppedPaths) {
     guarded([&] {
+      WaitCursor busy;
       if (window.onFilesDropped) window.onFilesDropped(window.controls, droppedPaths);
     });
   };
@@ -262,7 +275,10 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_COMMAND:
       if (LOWORD(wParam) == controlId(ControlName::按钮1) && HIWORD(wParam) == BN_CLICKED) {
-        guarded([&] { runConversion(window->controls); });
+        guarded([&] {
+          WaitCursor busy;
+          runConversion(window->controls);
+        });
         return 0;
       }
       break;

@@ -1,6 +1,7 @@
 #pragma once
-// Reads and dismisses the task-modal boxes titled "信息：" that a run shows,
-// from a thread of its own, as a user would click them away.
+// Reads and dismisses the message boxes of one title (by default the
+// "信息：" of a run's messages), from a thread of its own, as a user would
+// click them away. It sees the boxes of every process on the desktop.
 #include <windows.h>
 
 #include <atomic>
@@ -11,7 +12,8 @@
 
 class MessageBoxWatcher {
  public:
-  MessageBoxWatcher() : thread_([this] { watch(); }) {}
+  explicit MessageBoxWatcher(std::string title = "信息：")
+      : title_(std::move(title)), thread_([this] { watch(); }) {}
   ~MessageBoxWatcher() {
     stop_ = true;
     thread_.join();
@@ -26,7 +28,7 @@ class MessageBoxWatcher {
   void watch() {
     HWND handled = nullptr;
     while (!stop_) {
-      HWND box = FindWindowA("#32770", "信息：");
+      HWND box = FindWindowA("#32770", title_.c_str());
       if (box && box != handled && IsWindowVisible(box)) {
         char text[4096] = {};
         // The message text is the box's static control, ID 0xFFFF.
@@ -43,6 +45,7 @@ class MessageBoxWatcher {
     }
   }
 
+  const std::string title_;
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
   std::vector<std::string> seen_;

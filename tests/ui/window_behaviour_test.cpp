@@ -175,13 +175,18 @@ TEST(WindowWithoutOle, WorksForPastedTextWhenTheDropTargetCannotRegister) {
   EXPECT_EQ(output, buildDownloadLink(LinkFormat::Thunder, "http://a.test/1.rar") + "\r\n");
 }
 
+std::string windowsPath(const char* unixPath) {
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
 // Quenlith.exe started as a user starts it, then closed with Esc.
 TEST(Program, EscapeEndsItWithExitCodeZero) {
   const char* unixPath = std::getenv("QUENLITH_EXE");
   ASSERT_NE(unixPath, nullptr) << "QUENLITH_EXE names the program";
-  std::string path = std::string("Z:") + unixPath;
-  for (char& c : path)
-    if (c == '/') c = '\\';
+  const std::string path = windowsPath(unixPath);
 
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -209,6 +214,62 @@ TEST(Program, EscapeEndsItWithExitCodeZero) {
   DWORD exitCode = 1;
   GetExitCodeProcess(process.hProcess, &exitCode);
   EXPECT_EQ(exitCode, 0u);
+}
+
+TEST(Hyperlink, FallsBackOnTheCommandRegisteredForHtmPages) {
+  const struct {
+    Text registered, commandLine;
+  } cases[] = {
+      {"\"C:\\b\\browser.exe\" \"%1\" -new", "\"C:\\b\\browser.exe\"  http://qlt.test"},
+      {"browser.exe %1", "browser.exe  http://qlt.test"},
+      {"browser.exe", "browser.exe http://qlt.test"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(commandLineFor(c.registered, "http://qlt.test"), c.commandLine);
+}
+
+TEST_F(WindowBehaviour, OddPastesConvertAndLeaveTheInputAlone) {
+  const Text brokenGbk = "\x81\xFF http://a.test/\x80x.rar\r\n\xFE";
+  const struct {
+    const char* what;
+    Text paste;
+    const char* status;
+  } cases[] = {
+      {"only line breaks", Text(200000, '\n'), "大功告成，已转换0条"},
+      {"broken GBK", brokenGbk, "大功告成，已转换1条"},
+  };
+  for (const auto& c : cases) {
+    controls().setText(C::编辑框_待转换内容, c.paste);
+    const Text before = controls().getText(C::编辑框_待转换内容);
+    MessageBoxWatcher boxes;
+    click(C::按钮1);
+    EXPECT_EQ(controls().getText(C::标签_信息), c.status) << c.what;
+    EXPECT_EQ(controls().getText(C::编辑框_待转换内容), before) << c.what;
+    EXPECT_TRUE(boxes.seen().empty()) << c.what;
+  }
+}
+
+TEST(WindowCreation, FailsCleanlyWhenTheClassIsUnknown) {
+  // Another module's instance has no such class: creation fails, nothing leaks.
+  EXPECT_EQ(loadMainWindow(GetModuleHandleA("kernel32.dll"), nullptr), nullptr);
+  EXPECT_EQ(FindWindowA("QuenlithMainWindow", nullptr), nullptr);
+}
+
+TEST(Program, RunningOutOfMemoryEndsInTheFatalErrorBox) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string commandLine = std::string("\"") + self + "\" --run-out-of-memory";
+  MessageBoxWatcher boxes("Quenlith");
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessA(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process));
+  UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, static_cast<DWORD>(-1));
+  EXPECT_EQ(boxes.seen(), std::vector<std::string>{"内存不足，Quenlith 无法继续运行。"});
 }
 
 }  // namespace
