@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "conversion/dropped_file.h"
+#include "conversion/saved_copy_path.h"
 #include "ui/fatal_error.h"
 #include "ui/main_window.h"
+#include "ui/win32_file_access.h"
 #include "ui/window_classes.h"
 
 namespace {
@@ -31,17 +34,14 @@ void enterProgramFolder() {
   char path[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return;
-  std::string folder(path, length);
-  const size_t cut = folder.find_last_of('\\');
-  if (cut == std::string::npos) return;
-  folder.erase(cut);
-  SetCurrentDirectoryA(folder.c_str());
+  const size_t folder = folderLength(Bytes(path, length), kWindowsDropPaths);
+  if (folder == 0) return;
+  SetCurrentDirectoryA(std::string(path, folder - 1).c_str());
 }
 
-// Until the dropped-file conversion is wired in, a drop clears both boxes.
-void clearBoxes(ControlAccess& window, const Text&) {
-  window.setText(ControlName::编辑框_待转换内容, Text());
-  window.setText(ControlName::编辑框_已转换内容, Text());
+void convertDroppedFile(ControlAccess& window, const Text& droppedPaths) {
+  Win32FileAccess files;
+  acceptDroppedFile(window, files, droppedPaths);
 }
 
 int runQuenlith(HINSTANCE instance) {
@@ -50,7 +50,7 @@ int runQuenlith(HINSTANCE instance) {
   if (!registerWindowClasses(instance)) fatalError("无法注册窗口类，Quenlith 无法启动。");
   startupRoutine();
 
-  std::unique_ptr<MainWindow> window = loadMainWindow(instance, clearBoxes);
+  std::unique_ptr<MainWindow> window = loadMainWindow(instance, convertDroppedFile);
   if (!window) fatalError("无法创建主窗口，Quenlith 无法启动。");
   const int exitCode = runMessageLoop(*window);
   window.reset();

@@ -15,8 +15,20 @@
 
 #include "cli/cli_window.h"
 #include "cli/options.h"
+#include "cli/reporting_files.h"
 #include "cli/terminal_text.h"
+#include "conversion/dropped_file.h"
 #include "conversion/run_conversion.h"
+
+#ifdef _WIN32
+#include "ui/win32_file_access.h"
+using PlatformFiles = Win32FileAccess;
+const PathConvention& kPaths = kWindowsCommandLinePaths;
+#else
+#include "cli/posix_file_access.h"
+using PlatformFiles = PosixFileAccess;
+const PathConvention& kPaths = kPosixPaths;
+#endif
 
 namespace {
 
@@ -56,6 +68,29 @@ bool readInput(const std::string& path, Text& out) {
   return ok;
 }
 
+void printMessage(const Text& message) { printLine(stderr, message); }
+
+// One drop per FILE, as if each were dropped on the window in turn.
+int saveBesideEach(const CliOptions& options) {
+  PlatformFiles platform;
+  ReportingFiles files(platform, describeLastFileError);
+  CommandLineWindow window(options, printMessage);
+  int status = 0;
+  for (const std::string& path : options.files) {
+    files.startDrop();
+    acceptDroppedFile(window, files, path, kPaths);
+    if (!files.openError.empty()) {
+      std::fprintf(stderr, "quenlith: cannot read %s: %s\n", path.c_str(), files.openError.c_str());
+      status = 1;
+      continue;
+    }
+    if (files.saveFailed) status = 1;
+    if (!files.savedPath.empty()) std::printf("%s\n", files.savedPath.c_str());
+    printLine(stderr, window.text(ControlName::标签_信息));
+  }
+  return status;
+}
+
 int run(const std::vector<std::string>& args) {
   const ParsedCommandLine parsed = parseCommandLine(args);
   if (!parsed.error.empty()) {
@@ -64,21 +99,27 @@ int run(const std::vector<std::string>& args) {
   }
   const CliOptions& options = parsed.options;
   if (options.help) {
-    std::printf("%s\n\n"
+    char help[2048];
+    std::snprintf(help, sizeof help, "%s\n\n"
                 "Turns every download address in FILE (or standard input) into a link of\n"
                 "the chosen download manager, one per line, on standard output.\n\n"
                 "  --scheme http|ftp    which addresses to pick out (default http)\n"
                 "  --format NAME        thunder (default), flashget or xuanfeng\n"
                 "  --marker TEXT        only addresses right after TEXT, a pattern in\n"
                 "                       the input's own encoding\n"
-                "  --help, --version\n",
+                "  --save FILE...       convert each FILE as the window converts a dropped\n"
+                "                       file, saving the links beside it as \"转换-\" + name\n"
+                "  --help, --version",
                 kUsage);
+    printLine(stdout, help);
     return 0;
   }
   if (options.version) {
     std::printf("%s\n", kVersion);
     return 0;
   }
+
+  if (options.save) return saveBesideEach(options);
 
   Text input;
   if (!readInput(options.input, input)) {
@@ -87,7 +128,7 @@ int run(const std::vector<std::string>& args) {
     return 1;
   }
 
-  CommandLineWindow window(options, [](const Text& message) { printLine(stderr, message); });
+  CommandLineWindow window(options, printMessage);
   window.setText(ControlName::编辑框_待转换内容, input);
   input = Text();
   runConversion(window);

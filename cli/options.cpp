@@ -4,7 +4,8 @@
 
 const char kUsage[] =
     "usage: quenlith [--scheme http|ftp] [--format thunder|flashget|xuanfeng] "
-    "[--marker TEXT] [FILE | -]";
+    "[--marker TEXT] [FILE | -]\n"
+    "       quenlith [options] --save FILE...";
 
 namespace {
 
@@ -30,6 +31,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (!isOption) {
       if (arg == "--" && !onlyOperands) {
         onlyOperands = true;
+      } else if (options.save) {
+        options.files.push_back(arg);
       } else if (haveInput) {
         parsed.error = "only one FILE may be given";
       } else {
@@ -65,11 +68,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (auto format = formatNamed(*v)) options.format = *format;
         else parsed.error = "--format takes thunder, flashget or xuanfeng, not '" + *v + "'";
       }
+    } else if (arg == "--save") {
+      if (inlineValue) parsed.error = "--save takes no value";
+      if (haveInput) parsed.error = "--save comes before its FILEs";
+      options.save = true;
     } else if (arg == "--marker") {
       if (auto v = value()) options.marker = *v;
     } else {
       parsed.error = "unknown option '" + arg + "'";
     }
   }
+  if (parsed.error.empty() && options.save && options.files.empty() && !options.help && !options.version)
+    parsed.error = "--save needs at least one FILE";
   return parsed;
 }

@@ -11,6 +11,8 @@ struct CliOptions {
   LinkFormat format = LinkFormat::Thunder;   // --format
   Text marker;                               // --marker, bytes as given
   std::string input = "-";                   // FILE, or "-" for standard input
+  bool save = false;                         // --save: convert each FILE as a dropped file
+  std::vector<std::string> files;            // the FILEs of --save
   bool help = false;
   bool version = false;
 };

@@ -6,11 +6,11 @@ Text toTerminalText(const Text& gbk) { return gbk; }
 
 #else
 
-#include <iconv.h>
 #include <langinfo.h>
 
-#include <cerrno>
 #include <cstring>
+
+#include "cli/iconv_text.h"
 
 namespace {
 
@@ -35,27 +35,7 @@ Text withUnixLineEnds(const Text& text) {
 }  // namespace
 
 Text toTerminalText(const Text& gbk) {
-  const Text in = withUnixLineEnds(gbk);
-  iconv_t cd = iconv_open(terminalEncoding(), "GBK");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return in;
-
-  Text out(in.size() * 4 + 16, '\0');
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  while (srcLeft > 0) {
-    if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG || dstLeft == 0) break;
-    // A byte that is not GBK, or has no form in the terminal's encoding.
-    ++src;
-    --srcLeft;
-    *dst++ = '?';
-    --dstLeft;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - dstLeft);
-  return out;
+  return convertLossy(withUnixLineEnds(gbk), "GBK", terminalEncoding());
 }
 
 #endif

@@ -72,5 +72,27 @@ check "missing file: exit status" 1 "$status"
 check "missing file: names it" 1 "$(grep -c 'missing.txt' "$work/err")"
 check "--version" "quenlith 1.0.0" "$("${quenlith[@]}" --version | tr -d '\r')"
 
+# --save: each FILE converted as a dropped file, saved beside it.
+native_path() {  # how the program names a file of this machine
+  if [ "$windows" = 1 ]; then local p="Z:$1"; printf '%s' "${p//\//\\}"; else printf '%s' "$1"; fi
+}
+mkdir -p "$work/下载"
+printf 'a http://a.test/1.rar\r\n' >"$work/list.txt"
+printf '下载：http://b.test/二.rar\r\n' | iconv -f UTF-8 -t GBK >"$work/下载/地址.txt"
+printf 'old' >"$work/转换-list.txt"  # an earlier copy is replaced
+"${quenlith[@]}" --save "$(native_path "$work/list.txt")" "$(native_path "$work/missing.txt")" \
+  "$(native_path "$work/下载/地址.txt")" >"$work/out" 2>"$work/err"; status=$?
+check "--save: a missing file makes the exit status 1" 1 "$status"
+check "--save: the missing file is named" 1 "$(grep -c 'missing.txt' "$work/err")"
+check "--save: first copy" "$(link thunder http://a.test/1.rar)" "$(tr -d '\r\n' <"$work/转换-list.txt")"
+check "--save: CR LF kept" "0d0a" "$(tail -c2 "$work/转换-list.txt" | od -An -tx1 | tr -d ' ')"
+check "--save: second copy, GBK address" \
+  "$(printf 'http://b.test/二.rar' | iconv -f UTF-8 -t GBK | { printf 'thunder://'; { printf AA; cat; printf ZZ; } | base64 -w0; })" \
+  "$(tr -d '\r\n' <"$work/下载/转换-地址.txt")"
+saved=$(if [ "$windows" = 1 ]; then iconv -f GBK -t UTF-8 "$work/out"; else cat "$work/out"; fi | tr -d '\r' | paste -sd'|')
+check "--save: prints each saved path" \
+  "$(native_path "$work/转换-list.txt")|$(native_path "$work/下载/转换-地址.txt")" "$saved"
+check "--save: no stray files" "list.txt|下载|转换-list.txt" "$(ls "$work" | grep -v -e '^in.txt$' -e '^ftp.txt$' -e '^gbk.txt$' -e '^out$' -e '^err$' | paste -sd'|')"
+
 echo "cli: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -23,6 +23,10 @@ class MessageBoxWatcher {
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
   }
+  void clear() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    seen_.clear();
+  }
 
  private:
   void watch() {

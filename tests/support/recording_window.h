@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/control_access.h"
+#include "support/control_names.h"
 
 struct Call {
   enum Kind { GetText, SetText, IsChecked, AppendText, ShowMessage, SelectAllAndCopy };
@@ -27,6 +28,8 @@ class RecordingWindow final : public ControlAccess {
                                    ControlName::单选框_转换后自动另存文件,
                                    ControlName::选择框_自动拖放转换};
   std::vector<Call> calls;
+  // When set, every call is also written here as "operation control".
+  std::vector<std::string>* trace = nullptr;
 
   RecordingWindow& input(const Text& text) {
     texts[ControlName::编辑框_待转换内容] = text;
@@ -42,24 +45,36 @@ class RecordingWindow final : public ControlAccess {
   }
 
   Text getText(ControlName c) override {
+    note("getText", c);
     calls.push_back({Call::GetText, c, {}});
     return texts[c];
   }
   void setText(ControlName c, const Text& t) override {
+    note("setText", c);
     calls.push_back({Call::SetText, c, t});
     texts[c] = t;
   }
   bool isChecked(ControlName c) override {
+    note("isChecked", c);
     calls.push_back({Call::IsChecked, c, {}});
     return checked.count(c) > 0;
   }
   void appendText(ControlName c, const Text& t) override {
+    note("appendText", c);
     calls.push_back({Call::AppendText, c, t});
     texts[c] += t;
   }
-  void showMessage(const Text& m) override { calls.push_back({Call::ShowMessage, {}, m}); }
+  void showMessage(const Text& m) override {
+    if (trace) trace->push_back("showMessage " + m);
+    calls.push_back({Call::ShowMessage, {}, m});
+  }
   void selectAllAndCopy(ControlName c) override {
+    note("selectAllAndCopy", c);
     calls.push_back({Call::SelectAllAndCopy, c, {}});
+  }
+
+  void note(const char* operation, ControlName c) {
+    if (trace) trace->push_back(std::string(operation) + " " + nameOf(c));
   }
 
   const Text& output() { return texts[ControlName::编辑框_已转换内容]; }

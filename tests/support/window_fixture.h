@@ -7,23 +7,30 @@
 #include <string>
 #include <vector>
 
+#include "conversion/dropped_file.h"
+#include "support/message_box_watcher.h"
 #include "ui/main_window.h"
+#include "ui/win32_file_access.h"
 
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    boxes = std::make_unique<MessageBoxWatcher>();
     window_ = loadMainWindow(GetModuleHandleA(nullptr), [this](ControlAccess& controls, const Text& paths) {
       dropped.push_back(paths);
       onDrop(controls, paths);
     });
     ASSERT_NE(window_, nullptr);
   }
-  void TearDown() override { window_.reset(); }
+  void TearDown() override {
+    window_.reset();
+    boxes.reset();
+  }
 
-  // What a drop does in this test; by default what the program does now.
-  virtual void onDrop(ControlAccess& controls, const Text&) {
-    controls.setText(ControlName::编辑框_待转换内容, Text());
-    controls.setText(ControlName::编辑框_已转换内容, Text());
+  // What a drop does in this test; by default what the program does.
+  virtual void onDrop(ControlAccess& controls, const Text& paths) {
+    Win32FileAccess files;
+    acceptDroppedFile(controls, files, paths);
   }
 
   MainWindow& window() { return *window_; }
@@ -52,6 +59,9 @@ class WindowTest : public ::testing::Test {
   }
 
   std::vector<Text> dropped;
+  // Every message box of a run is read and dismissed, so that none can stop
+  // a test; a test that expects some reads them here.
+  std::unique_ptr<MessageBoxWatcher> boxes;
 
  private:
   std::unique_ptr<MainWindow> window_;

@@ -37,9 +37,9 @@ TEST_F(WindowBehaviour, TheButtonConvertsWithTheDesignStates) {
 
 TEST_F(WindowBehaviour, TheTooLittleMessageIsShownInABox) {
   controls().setText(C::编辑框_待转换内容, "http://abc");
-  MessageBoxWatcher boxes;
+  boxes->clear();
   click(C::按钮1);
-  EXPECT_EQ(boxes.seen(), std::vector<std::string>{
+  EXPECT_EQ(boxes->seen(), std::vector<std::string>{
                               "阁下这也叫批量转换？貌似要转换的内容太少了吧？请别忽悠我！！！"});
   EXPECT_EQ(controls().getText(C::标签_信息), "大功告成，已转换0条");
 }
@@ -240,11 +240,11 @@ TEST_F(WindowBehaviour, OddPastesConvertAndLeaveTheInputAlone) {
   for (const auto& c : cases) {
     controls().setText(C::编辑框_待转换内容, c.paste);
     const Text before = controls().getText(C::编辑框_待转换内容);
-    MessageBoxWatcher boxes;
+    boxes->clear();
     click(C::按钮1);
     EXPECT_EQ(controls().getText(C::标签_信息), c.status) << c.what;
     EXPECT_EQ(controls().getText(C::编辑框_待转换内容), before) << c.what;
-    EXPECT_TRUE(boxes.seen().empty()) << c.what;
+    EXPECT_TRUE(boxes->seen().empty()) << c.what;
   }
 }
 
