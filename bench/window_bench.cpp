@@ -3,6 +3,7 @@
 // box and the status label are set. Beside it, the least any window must
 // pay: one WM_SETTEXT of the same output into the output box.
 //   quenlith_window_bench [LINES...]   (default 1000 10000)
+//   quenlith_window_bench --drop FILE   times one drop of FILE on the window
 #include <windows.h>
 #include <ole2.h>
 
@@ -12,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "conversion/dropped_file.h"
 #include "ui/main_window.h"
+#include "ui/win32_file_access.h"
 #include "ui/window_classes.h"
 
 namespace {
@@ -82,9 +85,32 @@ Timing measure(MainWindow& window, int lines, int rounds) {
   return best;
 }
 
+// The drop as OLE delivers it, with the program's own handler.
+int timeDrop(const char* path) {
+  auto window = loadMainWindow(GetModuleHandleA(nullptr), [](ControlAccess& controls, const Text& paths) {
+    Win32FileAccess files;
+    acceptDroppedFile(controls, files, paths);
+  });
+  if (!window) return 1;
+  const double start = seconds();
+  window->dropTarget->filesDropped(path);
+  const double took = seconds() - start;
+  const Text status = window->controls.getText(C::标签_信息);
+  std::printf("drop of %s: %.1f s, input box %d characters, status %s\n", path, took,
+              GetWindowTextLengthW(window->controls.handle(C::编辑框_待转换内容)), status.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--drop") {
+    OleInitialize(nullptr);
+    registerWindowClasses(GetModuleHandleA(nullptr));
+    const int result = timeDrop(argv[2]);
+    OleUninitialize();
+    return result;
+  }
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
   if (sizes.empty()) sizes = {1000, 10000};

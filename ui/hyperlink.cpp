@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include <memory>
 
+#include "ui/self_painted.h"
 #include "ui/win32_handles.h"
 
 namespace {
@@ -15,30 +15,13 @@ constexpr COLORREF kVisited = RGB(128, 0, 0);
 UrlOpener gOpener = openInBrowser;
 
 struct HyperlinkState {
-  Text target;
+  Text text;  // the target, shown as it is
   HFONT font = nullptr;  // borrowed
   bool hover = false;
   bool opened = false;
 };
 
-HyperlinkState* stateOf(HWND hwnd) {
-  return reinterpret_cast<HyperlinkState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
-
-void paint(HWND hwnd, const HyperlinkState& state) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  HGDIOBJ oldFont = SelectObject(dc, state.font ? state.font : GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, hyperlinkTextColour(hwnd));
-  DrawTextA(dc, state.target.c_str(), static_cast<int>(state.target.size()), &client,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-  SelectObject(dc, oldFont);
-  EndPaint(hwnd, &ps);
-}
+HyperlinkState* stateOf(HWND hwnd) { return selfPaintedState<HyperlinkState>(hwnd); }
 
 Text registryDefault(HKEY root, const char* subKey) {
   HKEY opened = nullptr;
@@ -90,30 +73,14 @@ COLORREF hyperlinkTextColour(HWND hyperlink) {
 }
 
 LRESULT CALLBACK hyperlinkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (handleSelfPaintedMessage<HyperlinkState>(hwnd, message, wParam, lParam, result)) return result;
   HyperlinkState* state = stateOf(hwnd);
   switch (message) {
-    case WM_NCCREATE: {
-      auto created = std::unique_ptr<HyperlinkState>(new (std::nothrow) HyperlinkState);
-      if (!created) return FALSE;
-      const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      if (cs->lpszName) created->target = cs->lpszName;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created.release()));
-      break;
-    }
-    case WM_NCDESTROY:
-      delete state;
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      break;
-    case WM_SETFONT:
-      if (state) state->font = reinterpret_cast<HFONT>(wParam);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state ? state->font : nullptr);
-    case WM_ERASEBKGND:
-      return 1;
     case WM_PAINT:
       if (!state) break;
-      paint(hwnd, *state);
+      paintTextOnButtonFace(hwnd, state->font, hyperlinkTextColour(hwnd), state->text,
+                            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
       return 0;
     case WM_SETCURSOR:
       SetCursor(LoadCursor(nullptr, IDC_HAND));
@@ -143,8 +110,8 @@ LRESULT CALLBACK hyperlinkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
       }
       return 0;
     case WM_LBUTTONDOWN:
-      if (!state || state->target.empty()) return 0;
-      state->opened = gOpener(state->target);
+      if (!state || state->text.empty()) return 0;
+      state->opened = gOpener(state->text);
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
   }

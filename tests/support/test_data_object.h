@@ -15,6 +15,12 @@ class TestDataObject final : public IDataObject {
     return new TestDataObject(CF_HDROP, paths);
   }
   static TestDataObject* text(const std::string& text) { return new TestDataObject(CF_TEXT, {text}); }
+  // Paths in UTF-16, as Explorer offers them: names need not fit the code page.
+  static TestDataObject* wideFiles(const std::vector<std::wstring>& paths) {
+    auto* data = new TestDataObject(CF_HDROP, {});
+    data->widePaths_ = paths;
+    return data;
+  }
 
   int getDataCalls = 0;
   bool failGetData = false;
@@ -83,14 +89,17 @@ class TestDataObject final : public IDataObject {
     if (format_ == CF_TEXT) return items_.front() + '\0';
     DROPFILES header = {};
     header.pFiles = sizeof header;
-    header.fWide = FALSE;
+    header.fWide = !widePaths_.empty();
     std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
     for (const std::string& path : items_) bytes.append(path).push_back('\0');
-    bytes.push_back('\0');
+    for (const std::wstring& path : widePaths_)
+      bytes.append(reinterpret_cast<const char*>(path.c_str()), (path.size() + 1) * sizeof(wchar_t));
+    bytes.append(header.fWide ? sizeof(wchar_t) : 1, '\0');
     return bytes;
   }
 
   ULONG references_ = 1;
   CLIPFORMAT format_;
   std::vector<std::string> items_;
+  std::vector<std::wstring> widePaths_;
 };

@@ -23,8 +23,11 @@ void writeFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
 }
 
+std::wstring wide(const std::string& ansi);
+
+// Wide, so that a path past MAX_PATH can be read too.
 std::string readFile(const std::string& path) {
-  UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  UniqueFile file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!file) return "<none>";
   std::string bytes;
   char piece[4096];
@@ -57,13 +60,28 @@ std::string clipboardText() {
   return text;
 }
 
-void removeTree(const std::string& folder) {
-  for (const std::string& name : namesIn(folder)) {
-    const std::string path = folder + "\\" + name;
-    if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
-    else DeleteFileA(path.c_str());
+// Wide, so that a name outside the code page goes too.
+void removeTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
+      else DeleteFileW(path.c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
   }
-  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring wide(const std::string& ansi) {
+  std::wstring out(ansi.size(), L'\0');
+  out.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                                      out.data(), static_cast<int>(out.size()))));
+  return out;
 }
 
 class DroppedFile : public WindowTest {
@@ -74,11 +92,11 @@ class DroppedFile : public WindowTest {
     GetTempPathA(MAX_PATH, temp);
     static int run = 0;
     folder = std::string(temp) + "quenlith-drop-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++run);
+             std::to_string(GetTickCount()) + "-" + std::to_string(++run);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
   }
   void TearDown() override {
-    removeTree(folder);
+    removeTree(wide(folder));
     WindowTest::TearDown();
   }
 
@@ -230,6 +248,60 @@ TEST_F(DroppedFile, WithoutAutoConvertADropOnlyClearsTheBoxes) {
   EXPECT_EQ(input(), "");
   EXPECT_EQ(output(), "");
   EXPECT_EQ(namesIn(folder), std::set<std::string>{"list.txt"});
+}
+
+TEST_F(DroppedFile, ABinaryFileGivesWhatLiesBeforeItsFirstZero) {
+  std::string bytes = "\x01\x02\x81\xFE\x7F http://a.test/1.rar\r\n";
+  for (int i = 1; i < 5000; ++i) bytes += static_cast<char>((i * 37 + 11) % 256);
+  writeFile(at("data.bin"), bytes);
+  drop({at("data.bin")});
+  EXPECT_EQ(output(), buildDownloadLink(LinkFormat::Thunder, "http://a.test/1.rar") + "\r\n");
+  EXPECT_EQ(readFile(at("转换-data.bin")), output());
+}
+
+TEST_F(DroppedFile, ANameOutsideTheCodePageCannotBeOpened) {
+  // U+0E01 has no form in GBK: the ANSI path names no file.
+  const std::wstring name = L"\u5730\u5740\u0E01.txt";
+  const std::wstring path = wide(folder) + L"\\" + name;
+  {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file);
+    DWORD written = 0;
+    WriteFile(file.get(), kPage.data(), static_cast<DWORD>(kPage.size()), &written, nullptr);
+  }
+  ComPtr<IDropTarget> target;
+  window().dropTarget->QueryInterface(IID_IDropTarget, reinterpret_cast<void**>(target.put()));
+  auto data = ComPtr<IDataObject>::adopt(TestDataObject::wideFiles({path}));
+  DWORD effect = DROPEFFECT_COPY;
+  target->DragEnter(data.get(), 0, {0, 0}, &effect);
+  boxes->clear();
+  target->Drop(data.get(), 0, {0, 0}, &effect);
+  pump();
+  ASSERT_EQ(dropped.size(), 1u);
+  EXPECT_NE(dropped[0].find('?'), Text::npos);
+  EXPECT_EQ(input(), "");
+  EXPECT_EQ(boxes->seen(), std::vector<std::string>{kTooLittle});
+  EXPECT_EQ(namesIn(folder).size(), 1u);
+}
+
+TEST_F(DroppedFile, APathOf259CharactersLoadsAndItsCopyIsWholeOrReported) {
+  const std::string name = std::string(259 - folder.size() - 1 - 4, 'a') + ".txt";
+  const std::string path = at(name);
+  ASSERT_EQ(path.size(), 259u);
+  writeFile(path, kPage);
+  boxes->clear();
+  drop({path});
+  EXPECT_EQ(input(), kPage);
+  EXPECT_EQ(output(), linksOfPage());
+  // The copy's path is 264 bytes: Windows refuses it (MAX_PATH), Wine takes it.
+  const std::string saved = at("转换-" + name);
+  if (boxes->seen().empty()) {
+    EXPECT_EQ(readFile(saved), output());
+    EXPECT_EQ(namesIn(folder), (std::set<std::string>{name, "转换-" + name}));
+  } else {
+    EXPECT_EQ(boxes->seen(), std::vector<std::string>{"无法保存转换结果：" + saved});
+    EXPECT_EQ(namesIn(folder), std::set<std::string>{name});
+  }
 }
 
 }  // namespace
