@@ -52,7 +52,6 @@ using UniqueKernelHandle = UniqueHandle<NullIsNone<HANDLE, CloseHandle>>;
 using UniqueFont = UniqueHandle<NullIsNone<HFONT, deleteGdiObject>>;
 using UniqueIcon = UniqueHandle<NullIsNone<HICON, DestroyIcon>>;
 using UniqueKey = UniqueHandle<NullIsNone<HKEY, RegCloseKey>>;
-using UniqueGlobal = UniqueHandle<NullIsNone<HGLOBAL, GlobalFree>>;
 
 // A locked global memory block, unlocked when it goes.
 class LockedGlobal {
