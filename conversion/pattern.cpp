@@ -59,28 +59,32 @@ ResultList 正则表达式::searchAll(Bytes text) const {
   const char* const base = text.data();
   const char* const end = base + std::min(text.size(), kMaxSearchedBytes);
   const char* from = base;
-  try {
-    Match match;
+  Match match;
+  for (;;) {
     // A fresh search from each match's end, with that place taken as the
     // start of the text: neither match_prev_avail nor match_not_bol.
-    while (boost::regex_search(from, end, match, compiled_->regex, flags)) {
-      搜索结果 result;
-      result.spans.resize(match.size());
-      for (size_t k = 0; k < match.size(); ++k) {
-        MatchSpan& span = result.spans[k];
-        span.matched = match[k].matched;
-        if (span.matched) {
-          span.offset = static_cast<int32_t>(match[k].first - base);
-          span.length = static_cast<int32_t>(match[k].second - match[k].first);
-        }
-      }
-      results.push_back(std::move(result));
-      // Searching on from an empty match would find it again.
-      if (match[0].first == match[0].second) break;
-      from = match[0].second;
+    bool found;
+    try {
+      found = boost::regex_search(from, end, match, compiled_->regex, flags);
+    } catch (...) {
+      break;  // the engine gave up (work, memory or stack); what was found stands
     }
-  } catch (...) {
-    // The engine gave up; what was found so far stands.
+    if (!found) break;
+    // Outside the engine's guard: running out of memory here is the caller's to know.
+    搜索结果 result;
+    result.spans.resize(match.size());
+    for (size_t k = 0; k < match.size(); ++k) {
+      MatchSpan& span = result.spans[k];
+      span.matched = match[k].matched;
+      if (span.matched) {
+        span.offset = static_cast<int32_t>(match[k].first - base);
+        span.length = static_cast<int32_t>(match[k].second - match[k].first);
+      }
+    }
+    results.push_back(std::move(result));
+    // Searching on from an empty match would find it again.
+    if (match[0].first == match[0].second) break;
+    from = match[0].second;
   }
   return results;
 }

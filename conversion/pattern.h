@@ -40,8 +40,9 @@ class 正则表达式 {
   // text ("^" holds there; look-behind sees nothing before it). The list
   // ends after an empty match, so a pattern that can match nothing still
   // gives a finite list. When the engine gives up (its work or memory
-  // limit), the list holds the matches found before. Offsets are 32-bit:
-  // a text is searched in its first 2 GiB at most.
+  // limit), the list holds the matches found before; running out of memory
+  // for the list itself is not the engine's doing and throws std::bad_alloc.
+  // Offsets are 32-bit: a text is searched in its first 2 GiB at most.
   ResultList searchAll(Bytes text) const;
 
   // The bytes of result's whole match, read from text at the stored offset
