@@ -21,8 +21,10 @@ class CommandLineWindow final : public ControlAccess {
   void showMessage(const Text& message) override;
   void selectAllAndCopy(ControlName control) override;
 
-  // The content as it stands, without a copy: the input can be large.
+  // The content as it stands, and a new one moved in, without a copy: the
+  // input can be large.
   const Text& text(ControlName control) const;
+  void moveTextIn(ControlName control, Text&& text) { slot(control) = std::move(text); }
 
  private:
   static constexpr size_t kControls = static_cast<size_t>(ControlName::标签_信息) + 1;

@@ -129,8 +129,7 @@ int run(const std::vector<std::string>& args) {
   }
 
   CommandLineWindow window(options, printMessage);
-  window.setText(ControlName::编辑框_待转换内容, input);
-  input = Text();
+  window.moveTextIn(ControlName::编辑框_待转换内容, std::move(input));
   runConversion(window);
 
   const Text& output = window.text(ControlName::编辑框_已转换内容);
