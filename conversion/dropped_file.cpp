@@ -23,6 +23,10 @@ Text readDroppedText(FileAccess& files, FileHandle file) {
   files.readTextUntilZero(file, loaded);
   const ByteOrderMark mark = byteOrderMarkOf(loaded);
   if (mark.encoding == TextEncoding::Ansi) return loaded;
+  // In UTF-8 a zero byte is the NUL character, where the text ends anyway:
+  // what was read is all of it.
+  if (mark.encoding == TextEncoding::Utf8)
+    return files.toAnsi(Bytes(loaded).substr(mark.length), mark.encoding);
 
   // UTF-16 holds zero bytes in its text: read the file whole.
   Text whole;

@@ -134,14 +134,20 @@ bool createControls(MainWindow& window, HINSTANCE instance) {
   return true;
 }
 
+// Centred on the whole primary screen, not the work area.
+POINT centredPlace() {
+  return {(GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2,
+          (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2};
+}
+
+// The system may create the window at another size; it is made exact.
 void placeCentred(HWND hwnd) {
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
+  const POINT at = centredPlace();
   RECT now = {};
   GetWindowRect(hwnd, &now);
-  if (now.left != left || now.top != top || now.right - now.left != kMainWindowWidth ||
+  if (now.left != at.x || now.top != at.y || now.right - now.left != kMainWindowWidth ||
       now.bottom - now.top != kMainWindowHeight)
-    MoveWindow(hwnd, left, top, kMainWindowWidth, kMainWindowHeight, FALSE);
+    MoveWindow(hwnd, at.x, at.y, kMainWindowWidth, kMainWindowHeight, FALSE);
 }
 
 HWND focusTarget(MainWindow& window) {
@@ -195,10 +201,9 @@ std::unique_ptr<MainWindow> loadMainWindow(
   window->dropTarget = DropTarget::create();
   if (!window->dropTarget) return nullptr;
 
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
-  HWND hwnd = CreateWindowExA(0, kMainWindowClassName, kMainWindowCaption, kMainWindowStyle, left,
-                              top, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance,
+  const POINT at = centredPlace();
+  HWND hwnd = CreateWindowExA(0, kMainWindowClassName, kMainWindowCaption, kMainWindowStyle, at.x,
+                              at.y, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance,
                               window.get());
   if (!hwnd) return nullptr;
   placeCentred(hwnd);
