@@ -6,9 +6,9 @@
 
 #include "conversion/dropped_file.h"
 #include "conversion/saved_copy_path.h"
+#include "files/platform_files.h"
 #include "ui/fatal_error.h"
 #include "ui/main_window.h"
-#include "ui/win32_file_access.h"
 #include "ui/window_classes.h"
 
 namespace {
@@ -40,7 +40,7 @@ void enterProgramFolder() {
 }
 
 void convertDroppedFile(ControlAccess& window, const Text& droppedPaths) {
-  Win32FileAccess files;
+  PlatformFiles files;
   acceptDroppedFile(window, files, droppedPaths);
 }
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "conversion/dropped_file.h"
+#include "files/platform_files.h"
 #include "ui/main_window.h"
-#include "ui/win32_file_access.h"
 #include "ui/window_classes.h"
 
 namespace {
@@ -88,7 +88,7 @@ Timing measure(MainWindow& window, int lines, int rounds) {
 // The drop as OLE delivers it, with the program's own handler.
 int timeDrop(const char* path) {
   auto window = loadMainWindow(GetModuleHandleA(nullptr), [](ControlAccess& controls, const Text& paths) {
-    Win32FileAccess files;
+    PlatformFiles files;
     acceptDroppedFile(controls, files, paths);
   });
   if (!window) return 1;

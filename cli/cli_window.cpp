@@ -7,7 +7,7 @@ CommandLineWindow::CommandLineWindow(const CliOptions& options, MessageSink show
 
 Text CommandLineWindow::getText(ControlName control) { return slot(control); }
 
-void CommandLineWindow::setText(ControlName control, const Text& text) { slot(control) = text; }
+void CommandLineWindow::setText(ControlName control, Text text) { slot(control) = std::move(text); }
 
 bool CommandLineWindow::isChecked(ControlName control) {
   switch (control) {
@@ -22,8 +22,10 @@ bool CommandLineWindow::isChecked(ControlName control) {
   }
 }
 
-void CommandLineWindow::appendText(ControlName control, const Text& text) {
-  slot(control).append(text);
+void CommandLineWindow::appendText(ControlName control, Text text) {
+  Text& content = slot(control);
+  if (content.empty()) content = std::move(text);  // the usual case: one piece per run
+  else content.append(text);
 }
 
 void CommandLineWindow::showMessage(const Text& message) {

@@ -15,9 +15,9 @@ class CommandLineWindow final : public ControlAccess {
   CommandLineWindow(const CliOptions& options, MessageSink showMessage);
 
   Text getText(ControlName control) override;
-  void setText(ControlName control, const Text& text) override;
+  void setText(ControlName control, Text text) override;
   bool isChecked(ControlName control) override;
-  void appendText(ControlName control, const Text& text) override;
+  void appendText(ControlName control, Text text) override;
   void showMessage(const Text& message) override;
   void selectAllAndCopy(ControlName control) override;
 
@@ -27,10 +27,9 @@ class CommandLineWindow final : public ControlAccess {
   void moveTextIn(ControlName control, Text&& text) { slot(control) = std::move(text); }
 
  private:
-  static constexpr size_t kControls = static_cast<size_t>(ControlName::标签_信息) + 1;
   Text& slot(ControlName control) { return texts_[static_cast<size_t>(control)]; }
 
   CliOptions options_;
   MessageSink showMessage_;
-  std::array<Text, kControls> texts_;
+  std::array<Text, kControlCount> texts_;
 };

@@ -19,16 +19,8 @@
 #include "cli/terminal_text.h"
 #include "conversion/dropped_file.h"
 #include "conversion/run_conversion.h"
+#include "files/platform_files.h"
 
-#ifdef _WIN32
-#include "ui/win32_file_access.h"
-using PlatformFiles = Win32FileAccess;
-const PathConvention& kPaths = kWindowsCommandLinePaths;
-#else
-#include "cli/posix_file_access.h"
-using PlatformFiles = PosixFileAccess;
-const PathConvention& kPaths = kPosixPaths;
-#endif
 
 namespace {
 
@@ -78,7 +70,7 @@ int saveBesideEach(const CliOptions& options) {
   int status = 0;
   for (const std::string& path : options.files) {
     files.startDrop();
-    acceptDroppedFile(window, files, path, kPaths);
+    acceptDroppedFile(window, files, path, kCommandLinePaths);
     if (!files.openError.empty()) {
       std::fprintf(stderr, "quenlith: cannot read %s: %s\n", path.c_str(), files.openError.c_str());
       status = 1;

@@ -1,26 +1,8 @@
 #include "cli/terminal_text.h"
 
-#ifdef _WIN32
-
-Text toTerminalText(const Text& gbk) { return gbk; }
-
-#else
-
-#include <langinfo.h>
-
-#include <cstring>
-
-#include "cli/iconv_text.h"
+#include "files/code_page.h"
 
 namespace {
-
-// A terminal said to be ASCII is nearly always a UTF-8 one in a bare
-// environment (LANG unset); UTF-8 keeps the Chinese readable there.
-const char* terminalEncoding() {
-  const char* codeset = nl_langinfo(CODESET);
-  if (!codeset || !*codeset || std::strcmp(codeset, "ANSI_X3.4-1968") == 0) return "UTF-8";
-  return codeset;
-}
 
 Text withUnixLineEnds(const Text& text) {
   Text out;
@@ -35,7 +17,9 @@ Text withUnixLineEnds(const Text& text) {
 }  // namespace
 
 Text toTerminalText(const Text& gbk) {
-  return convertLossy(withUnixLineEnds(gbk), "GBK", terminalEncoding());
-}
-
+#ifdef _WIN32
+  return gbk;  // the console speaks the ANSI code page, CR LF and all
+#else
+  return localeFromAnsi(withUnixLineEnds(gbk));
 #endif
+}

@@ -60,7 +60,7 @@ class OutputLines {
   void add(const Text& link) { pending_.append(link).append("\r\n"); }
   void flush() {
     if (pending_.empty()) return;
-    window_.appendText(ControlName::编辑框_已转换内容, pending_);
+    window_.appendText(ControlName::编辑框_已转换内容, std::move(pending_));
     pending_.clear();
   }
 

@@ -17,9 +17,7 @@ constexpr ControlLayout inBox(C box, C name, K kind, int l, int t, int w, int h,
   return {name, kind, true, box, l, t, w, h, text, checked, true};
 }
 
-}  // namespace
-
-const std::array<ControlLayout, kControlCount> kControlLayouts = {{
+constexpr std::array<ControlLayout, kControlCount> kLayouts = {{
     onMain(C::分组框3, K::GroupBox, 16, -4, 328, 32, ""),
     inBox(C::分组框3, C::单选框1, K::RadioButton, 8, 11, 104, 16, "http://方式", true),
     inBox(C::分组框3, C::单选框2, K::RadioButton, 112, 11, 88, 16, "ftp://方式", false),
@@ -41,6 +39,17 @@ const std::array<ControlLayout, kControlCount> kControlLayouts = {{
     onMain(C::标签2, K::Label, 528, 403, 195, 90, kCreditText),
     onMain(C::标签_信息, K::Label, 8, 456, 280, 16, kMakerAddress),
 }};
+
+constexpr bool inControlOrder() {
+  for (size_t i = 0; i < kLayouts.size(); ++i)
+    if (kLayouts[i].name != static_cast<ControlName>(i)) return false;
+  return true;
+}
+static_assert(inControlOrder(), "the layout table must list the controls in the order of ControlName");
+
+}  // namespace
+
+const std::array<ControlLayout, kControlCount> kControlLayouts = kLayouts;
 
 const std::array<ControlName, 12> kMainWindowStacking = {
     C::标签_加密为, C::超级链接框1, C::标签_信息, C::标签1, C::编辑框3, C::编辑框_已转换内容,

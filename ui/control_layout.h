@@ -19,9 +19,8 @@ struct ControlLayout {
   bool tabStop;
 };
 
-inline constexpr size_t kControlCount = static_cast<size_t>(ControlName::标签_信息) + 1;
-
-// Every control, from the top of the window down (the order of creation).
+// Every control, from the top of the window down (the order of creation),
+// in the order of ControlName: the table is checked against it when compiled.
 extern const std::array<ControlLayout, kControlCount> kControlLayouts;
 
 const ControlLayout& layoutOf(ControlName name);

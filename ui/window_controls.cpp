@@ -19,7 +19,7 @@ Text WindowControls::getText(ControlName control) {
   return text;
 }
 
-void WindowControls::setText(ControlName control, const Text& text) {
+void WindowControls::setText(ControlName control, Text text) {
   if (isLabel(control)) setLabelCaption(handle(control), text);
   else SetWindowTextA(handle(control), text.c_str());
 }
@@ -28,7 +28,7 @@ bool WindowControls::isChecked(ControlName control) {
   return SendMessageA(handle(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void WindowControls::appendText(ControlName control, const Text& text) {
+void WindowControls::appendText(ControlName control, Text text) {
   HWND edit = handle(control);
   // Only the length is wanted; past-the-end positions are clamped by the box.
   const int end = GetWindowTextLengthA(edit);

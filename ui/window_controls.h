@@ -14,9 +14,9 @@ class WindowControls final : public ControlAccess {
   HWND handle(ControlName control) const { return handles[static_cast<size_t>(control)]; }
 
   Text getText(ControlName control) override;
-  void setText(ControlName control, const Text& text) override;
+  void setText(ControlName control, Text text) override;
   bool isChecked(ControlName control) override;
-  void appendText(ControlName control, const Text& text) override;
+  void appendText(ControlName control, Text text) override;
   void showMessage(const Text& message) override;
   void selectAllAndCopy(ControlName control) override;
 };

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "conversion/control_access.h"
-#include "support/control_names.h"
 
 struct Call {
   enum Kind { GetText, SetText, IsChecked, AppendText, ShowMessage, SelectAllAndCopy };
@@ -49,7 +48,7 @@ class RecordingWindow final : public ControlAccess {
     calls.push_back({Call::GetText, c, {}});
     return texts[c];
   }
-  void setText(ControlName c, const Text& t) override {
+  void setText(ControlName c, Text t) override {
     note("setText", c);
     calls.push_back({Call::SetText, c, t});
     texts[c] = t;
@@ -59,7 +58,7 @@ class RecordingWindow final : public ControlAccess {
     calls.push_back({Call::IsChecked, c, {}});
     return checked.count(c) > 0;
   }
-  void appendText(ControlName c, const Text& t) override {
+  void appendText(ControlName c, Text t) override {
     note("appendText", c);
     calls.push_back({Call::AppendText, c, t});
     texts[c] += t;

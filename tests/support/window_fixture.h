@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "conversion/dropped_file.h"
+#include "files/platform_files.h"
 #include "support/message_box_watcher.h"
 #include "ui/main_window.h"
-#include "ui/win32_file_access.h"
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -29,7 +29,7 @@ class WindowTest : public ::testing::Test {
 
   // What a drop does in this test; by default what the program does.
   virtual void onDrop(ControlAccess& controls, const Text& paths) {
-    Win32FileAccess files;
+    PlatformFiles files;
     acceptDroppedFile(controls, files, paths);
   }
 

@@ -1,8 +1,7 @@
-#include "cli/iconv_text.h"
-
-#ifndef _WIN32
+#include "files/code_page.h"
 
 #include <iconv.h>
+#include <langinfo.h>
 
 #include <cerrno>
 #include <cstring>
@@ -18,8 +17,8 @@ size_t badCharacterLength(Bytes rest, const char* from) {
   return length;
 }
 
-}  // namespace
-
+// in, from one encoding to another. What has no form in the target, or is
+// not valid in the source, becomes "?" (one per character).
 Text convertLossy(Bytes in, const char* from, const char* to) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return Text(in);
@@ -51,4 +50,25 @@ Text convertLossy(Bytes in, const char* from, const char* to) {
   return out;
 }
 
-#endif
+// A terminal said to be ASCII is nearly always a UTF-8 one in a bare
+// environment (LANG unset); UTF-8 keeps the Chinese readable there.
+const char* terminalEncoding() {
+  const char* codeset = nl_langinfo(CODESET);
+  if (!codeset || !*codeset || std::strcmp(codeset, "ANSI_X3.4-1968") == 0) return "UTF-8";
+  return codeset;
+}
+
+}  // namespace
+
+Text ansiFromUnicode(Bytes unicode, TextEncoding encoding) {
+  const char* from = encoding == TextEncoding::Utf8      ? "UTF-8"
+                     : encoding == TextEncoding::Utf16LE ? "UTF-16LE"
+                     : encoding == TextEncoding::Utf16BE ? "UTF-16BE"
+                                                         : nullptr;
+  if (!from) return Text(unicode);
+  Text ansi = convertLossy(unicode, from, "GBK");
+  ansi.resize(std::min(ansi.size(), ansi.find('\0')));  // a text ends at its first zero
+  return ansi;
+}
+
+Text localeFromAnsi(Bytes ansi) { return convertLossy(ansi, "GBK", terminalEncoding()); }

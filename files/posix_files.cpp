@@ -1,6 +1,4 @@
-#include "cli/posix_file_access.h"
-
-#ifndef _WIN32
+#include "files/platform_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,8 +8,7 @@
 #include <cstring>
 #include <limits>
 
-#include "cli/iconv_text.h"
-#include "conversion/saved_copy_path.h"
+#include "files/code_page.h"
 
 namespace {
 
@@ -38,7 +35,7 @@ bool writeAll(int fd, Bytes content) {
 
 }  // namespace
 
-FileHandle PosixFileAccess::openExistingFile(const Text& path) {
+FileHandle PlatformFiles::openExistingFile(const Text& path) {
   if (path.empty()) return 0;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return 0;
@@ -51,7 +48,7 @@ FileHandle PosixFileAccess::openExistingFile(const Text& path) {
   return static_cast<FileHandle>(fd) + 1;
 }
 
-bool PosixFileAccess::readTextUntilZero(FileHandle file, Text& text) {
+bool PlatformFiles::readTextUntilZero(FileHandle file, Text& text) {
   if (file == 0) return false;
   Text read;
   char piece[kPiece];
@@ -73,7 +70,7 @@ bool PosixFileAccess::readTextUntilZero(FileHandle file, Text& text) {
   return true;
 }
 
-bool PosixFileAccess::readWholeFile(FileHandle file, Text& bytes) {
+bool PlatformFiles::readWholeFile(FileHandle file, Text& bytes) {
   if (file == 0 || lseek(fdOf(file), 0, SEEK_SET) != 0) return false;
   Text all;
   char piece[kPiece];
@@ -90,11 +87,11 @@ bool PosixFileAccess::readWholeFile(FileHandle file, Text& bytes) {
   return true;
 }
 
-void PosixFileAccess::closeFile(FileHandle file) {
+void PlatformFiles::closeFile(FileHandle file) {
   if (file != 0) close(fdOf(file));
 }
 
-bool PosixFileAccess::writeBytesToFile(const Text& path, Bytes content) {
+bool PlatformFiles::writeBytesToFile(const Text& path, Bytes content) {
   if (path.empty()) return false;
   // Written under a fresh name beside the target, then renamed over it, so
   // the copy is whole or not there at all.
@@ -112,17 +109,10 @@ bool PosixFileAccess::writeBytesToFile(const Text& path, Bytes content) {
   return false;
 }
 
-Text PosixFileAccess::toAnsi(Bytes unicode, TextEncoding encoding) {
-  const char* from = encoding == TextEncoding::Utf8      ? "UTF-8"
-                     : encoding == TextEncoding::Utf16LE ? "UTF-16LE"
-                     : encoding == TextEncoding::Utf16BE ? "UTF-16BE"
-                                                         : nullptr;
-  if (!from) return Text(unicode);
-  Text ansi = convertLossy(unicode, from, "GBK");
-  ansi.resize(std::min(ansi.size(), ansi.find('\0')));  // a text ends at its first zero
-  return ansi;
+Text PlatformFiles::toAnsi(Bytes unicode, TextEncoding encoding) {
+  return ansiFromUnicode(unicode, encoding);
 }
 
-std::string describeLastFileError() { return std::strerror(errno); }
+const PathConvention& kCommandLinePaths = kPosixPaths;
 
-#endif
+std::string describeLastFileError() { return std::strerror(errno); }

@@ -1,11 +1,11 @@
-#include "ui/win32_file_access.h"
+#include "files/platform_files.h"
 
 #include <windows.h>
 
 #include <limits>
 
-#include "conversion/saved_copy_path.h"
-#include "ui/win32_handles.h"
+#include "files/code_page.h"
+#include "files/win32_unique_handle.h"
 
 namespace {
 
@@ -35,14 +35,14 @@ Text temporaryBeside(const Text& path) {
 
 }  // namespace
 
-FileHandle Win32FileAccess::openExistingFile(const Text& path) {
+FileHandle PlatformFiles::openExistingFile(const Text& path) {
   if (path.empty()) return 0;
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<FileHandle>(file);
 }
 
-bool Win32FileAccess::readTextUntilZero(FileHandle file, Text& text) {
+bool PlatformFiles::readTextUntilZero(FileHandle file, Text& text) {
   if (file == 0) return false;
   Text read;
   char piece[kPiece];
@@ -65,7 +65,7 @@ bool Win32FileAccess::readTextUntilZero(FileHandle file, Text& text) {
   return true;
 }
 
-bool Win32FileAccess::readWholeFile(FileHandle file, Text& bytes) {
+bool PlatformFiles::readWholeFile(FileHandle file, Text& bytes) {
   if (file == 0) return false;
   LARGE_INTEGER size = {}, start = {};
   if (!GetFileSizeEx(handleOf(file), &size) || size.QuadPart > std::numeric_limits<int32_t>::max())
@@ -83,11 +83,11 @@ bool Win32FileAccess::readWholeFile(FileHandle file, Text& bytes) {
   return true;
 }
 
-void Win32FileAccess::closeFile(FileHandle file) {
+void PlatformFiles::closeFile(FileHandle file) {
   if (file != 0) CloseHandle(handleOf(file));
 }
 
-bool Win32FileAccess::writeBytesToFile(const Text& path, Bytes content) {
+bool PlatformFiles::writeBytesToFile(const Text& path, Bytes content) {
   if (path.empty()) return false;
   const Text temporary = temporaryBeside(path);
   if (temporary.empty()) return false;
@@ -102,29 +102,11 @@ bool Win32FileAccess::writeBytesToFile(const Text& path, Bytes content) {
   return false;
 }
 
-Text Win32FileAccess::toAnsi(Bytes unicode, TextEncoding encoding) {
-  std::wstring wide;
-  if (encoding == TextEncoding::Utf8) {
-    const int units = MultiByteToWideChar(CP_UTF8, 0, unicode.data(), static_cast<int>(unicode.size()), nullptr, 0);
-    wide.resize(static_cast<size_t>(units));
-    MultiByteToWideChar(CP_UTF8, 0, unicode.data(), static_cast<int>(unicode.size()), wide.data(), units);
-  } else if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE) {
-    wide.resize(unicode.size() / 2);
-    for (size_t i = 0; i < wide.size(); ++i) {
-      const auto a = static_cast<unsigned char>(unicode[2 * i]), b = static_cast<unsigned char>(unicode[2 * i + 1]);
-      wide[i] = static_cast<wchar_t>(encoding == TextEncoding::Utf16LE ? b << 8 | a : a << 8 | b);
-    }
-  } else {
-    return Text(unicode);
-  }
-  // A text ends at its first zero, as a file without a mark does.
-  wide.resize(std::min(wide.size(), wide.find(L'\0')));
-  if (wide.empty()) return Text();
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?", nullptr);
-  Text ansi(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), bytes, "?", nullptr);
-  return ansi;
+Text PlatformFiles::toAnsi(Bytes unicode, TextEncoding encoding) {
+  return ansiFromUnicode(unicode, encoding);
 }
+
+const PathConvention& kCommandLinePaths = kWindowsCommandLinePaths;
 
 std::string describeLastFileError() {
   char text[512] = {};
